@@ -1,0 +1,5 @@
+#include "simulation/collision.h"
+
+void collision()
+{
+}

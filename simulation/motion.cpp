@@ -1,0 +1,5 @@
+#include "simulation/motion.h"
+
+void moveObjects()
+{
+}
