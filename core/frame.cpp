@@ -8,33 +8,38 @@
 #include "presentation/hud.h"
 #include "presentation/scene.h"
 
-void display()
+void drawFrame(int elapsedMs)
 {
     frame = frame + 1;
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    measureFrameRate(glutGet(GLUT_ELAPSED_TIME));
+    measureFrameRate(elapsedMs);
 
     if (intro) {
         drawTitleScreen();
         drawTitlePrompt();
-    } else {
-        drawScene();
-        renewGameSpeed();
-        drawStatusLines();
-        if (warning)
-            drawWarning();
-        if (doublePowerShows()) {
-            drawDoublePowerMessage();
-            power = 2;
-        }
-        if (gameover) {
-            countDownLostShip();
-            drawLostTexts();
-            finishLostGame();
-        }
+        return;
     }
 
+    drawScene();
+    renewGameSpeed();
+    drawStatusLines();
+    if (warning)
+        drawWarning();
+    if (doublePowerShows()) {
+        drawDoublePowerMessage();
+        power = 2;
+    }
+    if (gameover) {
+        countDownLostShip();
+        drawLostTexts();
+        finishLostGame();
+    }
+}
+
+void display()
+{
+    drawFrame(glutGet(GLUT_ELAPSED_TIME));
     glutSwapBuffers();
 }
