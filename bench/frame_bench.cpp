@@ -23,6 +23,7 @@
 #include "core/camera.h"
 #include "core/frame.h"
 #include "core/game_state.h"
+#include "presentation/standard_quad.h"
 #include "presentation/texture_table.h"
 
 namespace {
@@ -62,27 +63,13 @@ void readEveryFileInOneCall()
     }
 }
 
-void bareQuad(float w, float h)
-{
-    glBegin(GL_POLYGON);
-    glTexCoord2f(0, 1);
-    glVertex2f(-w, -h);
-    glTexCoord2f(0, 0);
-    glVertex2f(-w, h);
-    glTexCoord2f(1, 0);
-    glVertex2f(w, h);
-    glTexCoord2f(1, 1);
-    glVertex2f(w, -h);
-    glEnd();
-}
-
 void barePicture(int slot, float x, float y, float angle, float halfSize)
 {
     glBindTexture(GL_TEXTURE_2D, texName[slot]);
     glPushMatrix();
     glTranslatef(x, y, 0);
     glRotatef(-angle, 0, 0, 1);
-    bareQuad(halfSize, halfSize);
+    drawQuad(halfSize, halfSize);
     glPopMatrix();
 }
 

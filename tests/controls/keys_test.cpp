@@ -6,24 +6,12 @@
 
 #include "controls/keyboard.h"
 #include "core/game_state.h"
+#include "tests/support/fresh_game.h"
 
 namespace {
 
-class Keys : public ::testing::Test {
+class Keys : public FreshGame {
 protected:
-    void SetUp() override
-    {
-        resetVars();
-        for (bool &held : KeyDown)
-            held = false;
-        gamespeed = 1;
-    }
-    void TearDown() override
-    {
-        for (bool &held : KeyDown)
-            held = false;
-    }
-
     static void hold(const std::string &keyset)
     {
         for (unsigned char key : keyset)

@@ -4,26 +4,21 @@
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/tick.h"
+#include "tests/support/fresh_game.h"
 
 namespace {
 
-class Frame : public ::testing::Test {
+// The frame-rate measurement as at program start.
+class Frame : public FreshGame {
 protected:
     void SetUp() override
     {
-        resetVars();
-        for (bool &held : KeyDown)
-            held = false;
+        FreshGame::SetUp();
         fps = 100;
         timebase = -1;
         myframe = 0;
         gamespeed = 0;
         clock = 0;
-    }
-    void TearDown() override
-    {
-        for (bool &held : KeyDown)
-            held = false;
     }
 
     // The next frame, 10 ms after the last.

@@ -6,22 +6,9 @@
 
 #include "core/game_flow.h"
 #include "core/game_state.h"
+#include "tests/support/fresh_game.h"
 
-namespace {
-
-class GameFlow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        resetVars();
-        gamespeed = 1;
-        for (bool &held : KeyDown)
-            held = false;
-    }
-    void TearDown() override { KeyDown[' '] = false; }
-};
-
-} // namespace
+using GameFlow = FreshGame;
 
 TEST_F(GameFlow, SpaceLeavesTheTitleScreen)
 {

@@ -3,26 +3,9 @@
 
 #include "core/game_state.h"
 #include "core/tick.h"
+#include "tests/support/fresh_game.h"
 
-namespace {
-
-class Tick : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        resetVars();
-        for (bool &held : KeyDown)
-            held = false;
-        gamespeed = 1;
-    }
-    void TearDown() override
-    {
-        for (bool &held : KeyDown)
-            held = false;
-    }
-};
-
-} // namespace
+using Tick = FreshGame;
 
 TEST_F(Tick, TitleScreenRunsOnlyTheKeys)
 {
