@@ -20,12 +20,6 @@ struct State {
     void (*set)();
 };
 
-void releaseAllKeys()
-{
-    for (bool &held : KeyDown)
-        held = false;
-}
-
 // Mid-game: the board swinging, the ship thrusting and turning, the disc
 // sliding at shot speed, the enemy closing in.
 void flying()

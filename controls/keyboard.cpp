@@ -14,6 +14,12 @@ void keyboardUp(unsigned char key, int, int)
     KeyDown[key] = false;
 }
 
+void releaseAllKeys()
+{
+    for (bool &held : KeyDown)
+        held = false;
+}
+
 static bool held(unsigned char key)
 {
     return KeyDown[key];

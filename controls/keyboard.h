@@ -8,6 +8,9 @@
 
 void keyboard(unsigned char key, int x, int y);
 void keyboardUp(unsigned char key, int x, int y);
+// Lets go of every key: start-up begins with none held.
+void releaseAllKeys();
+
 void keys();
 
 #endif

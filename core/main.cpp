@@ -17,8 +17,7 @@ int main(int argc, char **argv)
 
     loadTextures();
 
-    for (bool &held : KeyDown)
-        held = false;
+    releaseAllKeys();
 
     glutKeyboardFunc(keyboard);
     glutKeyboardUpFunc(keyboardUp);

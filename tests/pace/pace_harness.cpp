@@ -53,8 +53,7 @@ void applyScript(double secondsIntoPlay)
 void startFreshProgram()
 {
     resetVars();
-    for (bool &held : KeyDown)
-        held = false;
+    releaseAllKeys();
     fps = 100;
     gamespeed = 0;
     timebase = -1;

@@ -4,28 +4,23 @@
 #include <cmath>
 #include <unistd.h>
 
+#include "controls/keyboard.h"
 #include "core/camera.h"
 #include "core/game_state.h"
 #include "presentation/texture_table.h"
-
-void Drawing::releaseKeys()
-{
-    for (bool &held : KeyDown)
-        held = false;
-}
 
 void Drawing::SetUp()
 {
     openGameWindow();
     resetVars();
-    releaseKeys();
+    releaseAllKeys();
     fps = 100;
     gamespeed = 1;
 }
 
 void Drawing::TearDown()
 {
-    releaseKeys();
+    releaseAllKeys();
 }
 
 void TexturedDrawing::SetUp()

@@ -14,7 +14,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static void releaseKeys();
 
     // As a frame of the game begins: cleared, texturing on in replace mode;
     // then the camera is placed on (camx, camy).

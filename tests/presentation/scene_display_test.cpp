@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/keyboard.h"
 #include "core/game_state.h"
 #include "presentation/scene.h"
 #include "presentation/texturing.h"
@@ -139,7 +140,7 @@ TEST_F(Scene, FlamesTrailBehindTheShip)
             EXPECT_LE(flames.bottom, (double(shipy) + c.reach - camy + 1) * 256);
         else
             EXPECT_LE(flames.left, (double(shipx) + c.reach - camx + 1) * 256);
-        releaseKeys();
+        releaseAllKeys();
     }
 }
 

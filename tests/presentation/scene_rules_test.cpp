@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "controls/keyboard.h"
 #include "core/game_state.h"
 #include "presentation/exhaust_flames.h"
 #include "presentation/planets.h"
@@ -9,20 +10,14 @@
 
 namespace {
 
-void releaseKeys()
-{
-    for (bool &held : KeyDown)
-        held = false;
-}
-
 class SceneRules : public testing::Test {
 protected:
     void SetUp() override
     {
         resetVars();
-        releaseKeys();
+        releaseAllKeys();
     }
-    void TearDown() override { releaseKeys(); }
+    void TearDown() override { releaseAllKeys(); }
 };
 
 // -1 when no planet shows; the ranges never overlap.
@@ -119,7 +114,7 @@ TEST_F(SceneRules, FlamesFollowKeysFuelAndPower)
             else
                 EXPECT_FLOAT_EQ(places.place[flame], expected[flame]) << "flame " << flame;
         }
-        releaseKeys();
+        releaseAllKeys();
     }
 }
 

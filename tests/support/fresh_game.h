@@ -5,13 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/keyboard.h"
 #include "core/game_state.h"
-
-inline void releaseAllKeys()
-{
-    for (bool &held : KeyDown)
-        held = false;
-}
 
 class FreshGame : public ::testing::Test {
 protected:
